@@ -1,0 +1,148 @@
+#include "canvas_image.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// Coordinates further out than this are brought in to it before any integer
+// arithmetic: far enough that every clipping decision stays the same, near
+// enough that the line arithmetic below cannot overflow.
+constexpr double kFarAway = 1 << 28;
+
+// Circles with a larger radius are not drawn; their outline would take too long
+// to trace, and at that size it can meet the canvas only from absurdly far away.
+constexpr double kMaxRadius = 1 << 24;
+
+long long ToPixel(double c) { return static_cast<long long>(std::floor(std::clamp(c, -kFarAway, kFarAway))); }
+
+bool AnyNan(std::initializer_list<float> values) {
+    return std::any_of(values.begin(), values.end(), [](float v) { return std::isnan(v); });
+}
+
+// The whole pixels from lo to hi, both included, within 0 .. size - 1; empty
+// (first > second) when the span misses the canvas.
+std::pair<int, int> ClipSpan(float a, float b, int size) {
+    const double lo = std::min(a, b);
+    const double hi = std::max(a, b);
+    if (hi < 0 || lo >= size) {
+        return {1, 0};
+    }
+    const auto first = lo <= 0 ? 0 : static_cast<int>(std::floor(lo));
+    const auto last = hi >= size ? size - 1 : static_cast<int>(std::floor(hi));
+    return {first, last};
+}
+
+long long FloorDiv(long long numerator, long long denominator) {
+    const long long q = numerator / denominator;
+    return (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) ? q - 1 : q;
+}
+
+} // namespace
+
+CanvasImage::CanvasImage() { pixels_.fill(Pack(kBlack)); }
+
+Rgb CanvasImage::PixelAt(int x, int y) const {
+    const std::uint32_t p = pixels_[static_cast<std::size_t>(y * kWidth + x)];
+    return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+            static_cast<std::uint8_t>(p)};
+}
+
+PixelRect CanvasImage::TakeDirtyRect() { return std::exchange(dirty_, PixelRect{}); }
+
+// Sets one pixel if it lies on the canvas and widens extent to hold it.
+void CanvasImage::Plot(long long x, long long y, std::uint32_t pixel, Extent& extent) {
+    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) {
+        const auto px = static_cast<int>(x);
+        const auto py = static_cast<int>(y);
+        pixels_[static_cast<std::size_t>(py * kWidth + px)] = pixel;
+        extent.Add(px, py);
+    }
+}
+
+void CanvasImage::FillBox(float x1, float y1, float x2, float y2, Rgb color) {
+    if (AnyNan({x1, y1, x2, y2})) {
+        return;
+    }
+    const auto [left, right] = ClipSpan(x1, x2, kWidth);
+    const auto [top, bottom] = ClipSpan(y1, y2, kHeight);
+    if (left > right || top > bottom) {
+        return;
+    }
+    const std::uint32_t pixel = Pack(color);
+    for (int y = top; y <= bottom; ++y) {
+        auto* row = pixels_.data() + y * kWidth;
+        std::fill(row + left, row + right + 1, pixel);
+    }
+    MarkDirty({left, top, right - left + 1, bottom - top + 1});
+}
+
+// The line is traced along its major axis from the end with the smaller major
+// coordinate, so both orders of the ends give the same pixels. At step k the
+// minor coordinate is the exact one rounded half up, which for a diagonal is
+// exactly k. Steps off the canvas along the major axis are skipped, not tested.
+void CanvasImage::DrawLine(float x1, float y1, float x2, float y2, Rgb color) {
+    if (AnyNan({x1, y1, x2, y2})) {
+        return;
+    }
+    long long ax = ToPixel(x1), ay = ToPixel(y1), bx = ToPixel(x2), by = ToPixel(y2);
+    const bool xMajor = std::llabs(bx - ax) >= std::llabs(by - ay);
+    if (!xMajor) {
+        std::swap(ax, ay);
+        std::swap(bx, by);
+    }
+    if (bx < ax) {
+        std::swap(ax, bx);
+        std::swap(ay, by);
+    }
+    const long long major = bx - ax;
+    const long long minor = std::llabs(by - ay);
+    const long long step = by < ay ? -1 : 1;
+    const long long limit = xMajor ? kWidth - 1 : kHeight - 1;
+    const long long first = std::max(0LL, -ax);
+    const long long last = std::min(major, limit - ax);
+    const std::uint32_t pixel = Pack(color);
+    Extent extent;
+    for (long long k = first; k <= last; ++k) {
+        const long long offset = major == 0 ? 0 : FloorDiv(2 * k * minor + major, 2 * major);
+        const long long m = ay + step * offset;
+        xMajor ? Plot(ax + k, m, pixel, extent) : Plot(m, ax + k, pixel, extent);
+    }
+    MarkDirty(extent.Rect());
+}
+
+// The midpoint circle algorithm, traced over one octant and mirrored eight ways
+// about the centre pixel.
+void CanvasImage::DrawCircle(float cx, float cy, float radius, Rgb color) {
+    if (AnyNan({cx, cy, radius}) || radius < 0 || radius > kMaxRadius) {
+        return;
+    }
+    const auto r = static_cast<long long>(std::floor(double{radius} + 0.5));
+    const long long x0 = ToPixel(cx);
+    const long long y0 = ToPixel(cy);
+    if (x0 + r < 0 || x0 - r >= kWidth || y0 + r < 0 || y0 - r >= kHeight) {
+        return;
+    }
+    const std::uint32_t pixel = Pack(color);
+    Extent extent;
+    long long x = r;
+    long long y = 0;
+    long long decision = 1 - r;
+    while (y <= x) {
+        for (const auto& [dx, dy] : {std::pair{x, y}, std::pair{y, x}}) {
+            Plot(x0 + dx, y0 + dy, pixel, extent);
+            Plot(x0 - dx, y0 + dy, pixel, extent);
+            Plot(x0 + dx, y0 - dy, pixel, extent);
+            Plot(x0 - dx, y0 - dy, pixel, extent);
+        }
+        ++y;
+        if (decision < 0) {
+            decision += 2 * y + 1;
+        } else {
+            --x;
+            decision += 2 * (y - x) + 1;
+        }
+    }
+    MarkDirty(extent.Rect());
+}
