@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 #include <random>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -70,7 +71,11 @@ std::string RandomSuffix() {
 // Creates a new file beside target that no other file shares its name with.
 std::optional<std::pair<std::string, FileDescriptor>> CreateTemporary(const std::string& target,
                                                                       int& error) {
-    const std::string stem = DirectoryOf(target) + "/." + BaseNameOf(target) + ".";
+    // The name holds as much of the target's as fits, so any name that the
+    // target itself may have leaves room for the temporary one.
+    constexpr std::size_t kDecoration = std::char_traits<char>::length("..12345678.tmp");
+    const std::string base = BaseNameOf(target).substr(0, NAME_MAX - kDecoration);
+    const std::string stem = DirectoryOf(target) + "/." + base + ".";
     for (int attempt = 0; attempt < kMaxNameTries; ++attempt) {
         std::string name = stem + RandomSuffix() + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
