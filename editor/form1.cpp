@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "app_info.h"
 #include "canvas_drawing.h"
 #include "map_canvas.h"
@@ -72,6 +73,7 @@ Form1::Form1(UiServices& services, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::createControls() {
+    InstallEditorAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ApplicationCaption());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
