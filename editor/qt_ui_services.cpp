@@ -2,6 +2,8 @@
 
 #include "app_info.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -63,7 +65,15 @@ void QtUiServices::ShowDialog(bool save) {
     }
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->selectFile(fileName_);
-    if (dialog_->exec() == QDialog::Accepted && !dialog_->selectedFiles().isEmpty()) {
+    const bool accepted = dialog_->exec() == QDialog::Accepted;
+    // A name accepted with Enter while the name completer's list was open can
+    // leave that list on the screen: the dialog lives on, and so would its popup.
+    for (QCompleter* completer : dialog_->findChildren<QCompleter*>()) {
+        if (completer->popup() != nullptr) {
+            completer->popup()->hide();
+        }
+    }
+    if (accepted && !dialog_->selectedFiles().isEmpty()) {
         fileName_ = dialog_->selectedFiles().constFirst();
     }
 }
