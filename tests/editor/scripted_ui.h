@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A UiServices stand-in: records every request and answers from a script.
 // Unscripted questions are answered Yes and unscripted dialogs are cancelled.
 class ScriptedUi final : public UiServices {
@@ -46,11 +48,15 @@ public:
     QList<Answer> answers;
     QStringList choices;
     QString fileName = QStringLiteral("(never set)");
+    std::function<void()> whileDialogOpen; // runs as the user picks the file
     int endProgramCalls = 0;
 
 private:
     void show(bool save) {
         dialogs.append({save, fileName});
+        if (whileDialogOpen) {
+            whileDialogOpen();
+        }
         const QString chosen = choices.isEmpty() ? QString() : choices.takeFirst();
         if (!chosen.isEmpty()) {
             fileName = chosen;
