@@ -23,9 +23,9 @@ void PrintTo(const CheckCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class CheckOneLevel : public MapToolTest, public ::testing::WithParamInterface<CheckCase> {};
+class MapCheckOneLevel : public MapToolTest, public ::testing::WithParamInterface<CheckCase> {};
 
-TEST_P(CheckOneLevel, PrintsOneLineAndTheStatus) {
+TEST_P(MapCheckOneLevel, PrintsOneLineAndTheStatus) {
     const CheckCase& c = GetParam();
     Level level = GoodLevel();
     c.change(level);
@@ -45,7 +45,7 @@ void WhiteBoard(Level& level) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Oddities, CheckOneLevel,
+    Oddities, MapCheckOneLevel,
     ::testing::Values(
         CheckCase{"good", WhiteBoard, "ok", 0},
         CheckCase{"good_corners",
@@ -99,9 +99,10 @@ void PrintTo(const UnreadableCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class CheckUnreadable : public MapToolTest, public ::testing::WithParamInterface<UnreadableCase> {};
+class MapCheckUnreadable : public MapToolTest,
+                           public ::testing::WithParamInterface<UnreadableCase> {};
 
-TEST_P(CheckUnreadable, SaysWhyTheFileDidNotLoad) {
+TEST_P(MapCheckUnreadable, SaysWhyTheFileDidNotLoad) {
     const UnreadableCase& c = GetParam();
     const std::string path = c.make(Folder());
 
@@ -125,7 +126,7 @@ std::vector<std::uint8_t> RecordWithMagic(const char (&magic)[9]) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Failures, CheckUnreadable,
+    Failures, MapCheckUnreadable,
     ::testing::Values(
         UnreadableCase{
             "magic_in_other_case",
@@ -149,9 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "cannot be read: Is a directory"}),
     RowName<UnreadableCase>);
 
-using CheckManyFiles = MapToolTest;
+using MapCheckManyFiles = MapToolTest;
 
-TEST_F(CheckManyFiles, PrintsALineForEachFileInOrderAndFailsOnAnyBadOne) {
+TEST_F(MapCheckManyFiles, PrintsALineForEachFileInOrderAndFailsOnAnyBadOne) {
     const std::string good = WriteMap("good.map", GoodLevel());
     const std::string cut = WriteMap("cut.map", GoodLevel(), 20);
     const std::string missing = PathOf("missing.map");
@@ -163,7 +164,7 @@ TEST_F(CheckManyFiles, PrintsALineForEachFileInOrderAndFailsOnAnyBadOne) {
     EXPECT_EQ(result.status, 1);
 }
 
-TEST_F(CheckManyFiles, PassesWhenEveryFileIsGood) {
+TEST_F(MapCheckManyFiles, PassesWhenEveryFileIsGood) {
     Level other = GoodLevel();
     other.Map.bytes.fill(3);
     const std::string first = WriteMap("first.map", GoodLevel());
@@ -175,7 +176,7 @@ TEST_F(CheckManyFiles, PassesWhenEveryFileIsGood) {
     EXPECT_EQ(result.status, 0);
 }
 
-TEST_F(CheckManyFiles, TakesAFileNamedLikeAnOptionAfterTheEndOfOptions) {
+TEST_F(MapCheckManyFiles, TakesAFileNamedLikeAnOptionAfterTheEndOfOptions) {
     WriteMap("-odd.map", GoodLevel());
 
     const RunResult result = Run({"check", "--", "-odd.map"});

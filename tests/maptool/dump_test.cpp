@@ -5,9 +5,9 @@
 namespace maptool_test {
 namespace {
 
-using Dump = MapToolTest;
+using MapDump = MapToolTest;
 
-TEST_F(Dump, ShowsFacesMarkersAndTilesAsStored) {
+TEST_F(MapDump, ShowsFacesMarkersAndTilesAsStored) {
     Level level;
     SetStartupValues(level);
     level.CubeColor = {0, 1, 200, 3, 6, 7};
@@ -52,7 +52,7 @@ TEST_F(Dump, ShowsFacesMarkersAndTilesAsStored) {
     EXPECT_EQ(result.out, expected);
 }
 
-TEST_F(Dump, SaysWhenAMarkerIsNotPlaced) {
+TEST_F(MapDump, SaysWhenAMarkerIsNotPlaced) {
     Level level = GoodLevel();
     level.StartX = NOT_PLACED, level.StartY = 3;
     const std::string map = WriteMap("level.map", level);
@@ -65,7 +65,7 @@ TEST_F(Dump, SaysWhenAMarkerIsNotPlaced) {
         << result.out;
 }
 
-TEST_F(Dump, NamesTheFileAndTheReasonWhenItDoesNotLoad) {
+TEST_F(MapDump, NamesTheFileAndTheReasonWhenItDoesNotLoad) {
     const std::string missing = PathOf("missing.map");
 
     const RunResult result = Run({"dump", missing});

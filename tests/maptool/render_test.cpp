@@ -81,9 +81,9 @@ std::string CompareWithCanvas(const QImage& png, const CanvasImage& canvas, int 
     return differing == 0 ? "" : std::to_string(differing) + " pixels differ, " + first.str();
 }
 
-class RenderPixels : public MapToolTest, public ::testing::WithParamInterface<RenderCase> {};
+class MapRenderPixels : public MapToolTest, public ::testing::WithParamInterface<RenderCase> {};
 
-TEST_P(RenderPixels, HoldsTheEditorsPictureScaledByWholePixels) {
+TEST_P(MapRenderPixels, HoldsTheEditorsPictureScaledByWholePixels) {
     const RenderCase& c = GetParam();
     const Level level = c.level();
     const std::string map = WriteMap("level.map", level);
@@ -101,7 +101,7 @@ TEST_P(RenderPixels, HoldsTheEditorsPictureScaledByWholePixels) {
     EXPECT_EQ(CompareWithCanvas(image, EditorPicture(level), c.scale), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, RenderPixels,
+INSTANTIATE_TEST_SUITE_P(Levels, MapRenderPixels,
                          ::testing::Values(RenderCase{"markers_scale_1", MarkedLevel, 1},
                                            RenderCase{"markers_scale_3", MarkedLevel, 3},
                                            RenderCase{"end_off_board_scale_1", EndOffBoard, 1},
@@ -109,9 +109,9 @@ INSTANTIATE_TEST_SUITE_P(Levels, RenderPixels,
                                            RenderCase{"largest_scale", MarkedLevel, 16}),
                          RowName<RenderCase>);
 
-using Render = MapToolTest;
+using MapRender = MapToolTest;
 
-TEST_F(Render, DrawsAtScaleOneWithoutTheOption) {
+TEST_F(MapRender, DrawsAtScaleOneWithoutTheOption) {
     const std::string map = WriteMap("level.map", MarkedLevel());
 
     const RunResult result = Run({"render", map, "level.png"});
@@ -122,7 +122,7 @@ TEST_F(Render, DrawsAtScaleOneWithoutTheOption) {
     EXPECT_EQ(CompareWithCanvas(image, EditorPicture(MarkedLevel()), 1), "");
 }
 
-TEST_F(Render, RefusesAMapThatDoesNotLoadAndWritesNothing) {
+TEST_F(MapRender, RefusesAMapThatDoesNotLoadAndWritesNothing) {
     const std::string map = WriteMap("cut.map", MarkedLevel(), 200);
 
     const RunResult result = Run({"render", map, PathOf("cut.png")});
@@ -132,7 +132,7 @@ TEST_F(Render, RefusesAMapThatDoesNotLoadAndWritesNothing) {
     EXPECT_EQ(FolderNames(), std::set<std::string>{"cut.map"});
 }
 
-TEST_F(Render, NamesThePngAndTheReasonWhenItsFolderIsMissing) {
+TEST_F(MapRender, NamesThePngAndTheReasonWhenItsFolderIsMissing) {
     const std::string map = WriteMap("level.map", MarkedLevel());
     const std::string png = PathOf("missing/level.png");
 
@@ -149,7 +149,7 @@ TEST_F(Render, NamesThePngAndTheReasonWhenItsFolderIsMissing) {
 // the program must ignore it itself to report the failure, keep the old PNG
 // whole and leave no temporary file. The limit also binds the program's own
 // standard error, a file here, so it leaves room for the message.
-TEST_F(Render, LeavesNoPartialPngWhenTheWriteFailsHalfway) {
+TEST_F(MapRender, LeavesNoPartialPngWhenTheWriteFailsHalfway) {
     constexpr rlim_t kLimit = 1024;
     const std::string map = WriteMap("level.map", MarkedLevel());
     ASSERT_EQ(Run({"render", map, "full.png", "--scale=4"}).status, 0);

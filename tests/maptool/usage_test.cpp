@@ -6,9 +6,9 @@
 namespace maptool_test {
 namespace {
 
-using CommandLine = MapToolTest;
+using MapToolCommandLine = MapToolTest;
 
-TEST_F(CommandLine, HelpPrintsTheUsageOnStandardOutput) {
+TEST_F(MapToolCommandLine, HelpPrintsTheUsageOnStandardOutput) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--help"}, {"-h"}, {"render", "--help"}, {"bogus", "--help"}}) {
         const RunResult result = Run(args);
@@ -19,7 +19,7 @@ TEST_F(CommandLine, HelpPrintsTheUsageOnStandardOutput) {
     }
 }
 
-TEST_F(CommandLine, VersionPrintsTheProjectsVersion) {
+TEST_F(MapToolCommandLine, VersionPrintsTheProjectsVersion) {
     const RunResult result = Run({"--version"});
 
     EXPECT_EQ(result.status, 0);
@@ -37,9 +37,9 @@ void PrintTo(const UsageCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class UsageError : public MapToolTest, public ::testing::WithParamInterface<UsageCase> {};
+class MapToolUsageError : public MapToolTest, public ::testing::WithParamInterface<UsageCase> {};
 
-TEST_P(UsageError, PrintsTheUsageOnStandardErrorAndExitsWithTwo) {
+TEST_P(MapToolUsageError, PrintsTheUsageOnStandardErrorAndExitsWithTwo) {
     const UsageCase& c = GetParam();
     // A map that exists, so that only the command line can be at fault.
     WriteMap("a.map", GoodLevel());
@@ -57,7 +57,7 @@ TEST_P(UsageError, PrintsTheUsageOnStandardErrorAndExitsWithTwo) {
 const std::string kScaleRange = "--scale takes a whole number from 1 to 16";
 
 INSTANTIATE_TEST_SUITE_P(
-    Arguments, UsageError,
+    Arguments, MapToolUsageError,
     ::testing::Values(
         UsageCase{"no_command", {}, "no command given"},
         UsageCase{"unknown_command", {"draw", "a.map"}, "unknown command 'draw'"},
