@@ -45,7 +45,10 @@ QRect DrawingArea() {
 
 } // namespace
 
-MapCanvas::MapCanvas(QWidget* parent) : QWidget(parent) {
+MapCanvas::MapCanvas(QWidget* parent)
+    : QWidget(parent),
+      shown_(reinterpret_cast<const uchar*>(image_.Bits()), CanvasImage::kWidth,
+             CanvasImage::kHeight, CanvasImage::kBytesPerLine, QImage::Format_RGB32) {
     setFixedSize(kSide, kSide);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
@@ -55,8 +58,7 @@ MapCanvas::MapCanvas(QWidget* parent) : QWidget(parent) {
 }
 
 QImage MapCanvas::image() const {
-    return QImage(reinterpret_cast<const uchar*>(image_.Bits()), CanvasImage::kWidth,
-                  CanvasImage::kHeight, CanvasImage::kBytesPerLine, QImage::Format_RGB32);
+    return shown_;
 }
 
 void MapCanvas::showChanges() {
@@ -120,15 +122,19 @@ void MapCanvas::paintEvent(QPaintEvent* event) {
             update(rest);
         }
     }
+    // The painter is clipped to the event's region already. Stroking the border
+    // costs as much as showing a whole tile, so only a repaint that reaches it
+    // draws it; showing a change inside the drawing area never does.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.setPen(palette().color(QPalette::Shadow));
-    painter.drawRect(0, 0, kSide - 1, kSide - 1);
+    if (!DrawingArea().contains(event->rect())) {
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(0, 0, kSide - 1, kSide - 1);
+    }
     // Scaling for a high-density screen samples the nearest pixel: tiles stay sharp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect target = event->rect() & DrawingArea();
     if (!target.isEmpty()) {
-        painter.drawImage(target, image(), target.translated(-kBorder, -kBorder));
+        painter.drawImage(target, shown_, target.translated(-kBorder, -kBorder));
     }
 }
 

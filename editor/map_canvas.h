@@ -55,6 +55,7 @@ private:
     QPointF canvasPosition(const QPointF& widgetPosition) const;
 
     CanvasImage image_;
+    QImage shown_; // image_'s pixels as the painter takes them, made once: no copy, no allocation
     QRegion shownOnRequest_;    // widget pixels showChanges asked to repaint
     bool systemRepaint_ = true; // the next paint must redraw the whole level
     QObject* watchedWindow_ = nullptr;
