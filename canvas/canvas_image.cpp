@@ -2,20 +2,88 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
 
-// Coordinates further out than this are brought in to it before any integer
-// arithmetic: far enough that every clipping decision stays the same, near
-// enough that the line arithmetic below cannot overflow.
+// A circle's centre further out than this is brought in to it before any
+// integer arithmetic: with a radius of at most kMaxRadius such a circle misses
+// the canvas either way.
 constexpr double kFarAway = 1 << 28;
+
+// Lines are first cut to this square about the canvas, along their own
+// direction, so that the integer arithmetic below cannot overflow. It lies far
+// enough out that the cut never changes which canvas pixels a line covers.
+constexpr double kLineMargin = 1 << 20;
+constexpr double kLineLow = -kLineMargin;
+constexpr double kLineHigh = 255 + kLineMargin;
 
 // Circles with a larger radius are not drawn; their outline would take too long
 // to trace, and at that size it can meet the canvas only from absurdly far away.
 constexpr double kMaxRadius = 1 << 24;
 
-long long ToPixel(double c) { return static_cast<long long>(std::floor(std::clamp(c, -kFarAway, kFarAway))); }
+long long ToPixel(double c) {
+    return static_cast<long long>(std::floor(std::clamp(c, -kFarAway, kFarAway)));
+}
+
+struct Segment {
+    double x1, y1, x2, y2;
+};
+
+// Cuts the segment to the square lo..hi on both axes (Liang-Barsky); false when
+// nothing of it lies inside. Points of the segment inside the square stay put.
+// Where the cut lies on an edge, that coordinate is the edge itself: computed
+// from ends far out it would lose all its precision.
+bool ClipSegment(Segment& s, double lo, double hi) {
+    struct Cut {
+        double t;
+        int axis = -1; // 0 x, 1 y, -1 no cut
+        double at = 0;
+    };
+    const double d[2] = {s.x2 - s.x1, s.y2 - s.y1};
+    const double start[2] = {s.x1, s.y1};
+    Cut enter{0};
+    Cut leave{1};
+    for (int axis = 0; axis < 2; ++axis) {
+        if (d[axis] == 0) {
+            if (start[axis] < lo || start[axis] > hi) {
+                return false;
+            }
+            continue;
+        }
+        const double near = d[axis] > 0 ? lo : hi;
+        const double far = d[axis] > 0 ? hi : lo;
+        const double tNear = (near - start[axis]) / d[axis];
+        const double tFar = (far - start[axis]) / d[axis];
+        if (tNear > enter.t) {
+            enter = {tNear, axis, near};
+        }
+        if (tFar < leave.t) {
+            leave = {tFar, axis, far};
+        }
+    }
+    if (enter.t > leave.t) {
+        return false;
+    }
+    const auto point = [&](const Cut& cut, double x, double y) {
+        if (cut.axis < 0) {
+            return std::pair{x, y};
+        }
+        return std::pair{cut.axis == 0 ? cut.at : s.x1 + cut.t * d[0],
+                         cut.axis == 1 ? cut.at : s.y1 + cut.t * d[1]};
+    };
+    const auto [x1, y1] = point(enter, s.x1, s.y1);
+    const auto [x2, y2] = point(leave, s.x2, s.y2);
+    s = {x1, y1, x2, y2};
+    return true;
+}
+
+// The pixel of a coordinate, infinities taken as the largest finite values.
+double PixelOf(float c) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    return std::floor(std::clamp(double{c}, -kLargest, kLargest));
+}
 
 bool AnyNan(std::initializer_list<float> values) {
     return std::any_of(values.begin(), values.end(), [](float v) { return std::isnan(v); });
@@ -41,7 +109,9 @@ long long FloorDiv(long long numerator, long long denominator) {
 
 } // namespace
 
-CanvasImage::CanvasImage() { pixels_.fill(Pack(kBlack)); }
+CanvasImage::CanvasImage() {
+    pixels_.fill(Pack(kBlack));
+}
 
 Rgb CanvasImage::PixelAt(int x, int y) const {
     const std::uint32_t p = pixels_[static_cast<std::size_t>(y * kWidth + x)];
@@ -49,7 +119,9 @@ Rgb CanvasImage::PixelAt(int x, int y) const {
             static_cast<std::uint8_t>(p)};
 }
 
-PixelRect CanvasImage::TakeDirtyRect() { return std::exchange(dirty_, PixelRect{}); }
+PixelRect CanvasImage::TakeDirtyRect() {
+    return std::exchange(dirty_, PixelRect{});
+}
 
 // Sets one pixel if it lies on the canvas and widens extent to hold it.
 void CanvasImage::Plot(long long x, long long y, std::uint32_t pixel, Extent& extent) {
@@ -86,7 +158,12 @@ void CanvasImage::DrawLine(float x1, float y1, float x2, float y2, Rgb color) {
     if (AnyNan({x1, y1, x2, y2})) {
         return;
     }
-    long long ax = ToPixel(x1), ay = ToPixel(y1), bx = ToPixel(x2), by = ToPixel(y2);
+    Segment s{PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2)};
+    if (!ClipSegment(s, kLineLow, kLineHigh)) {
+        return;
+    }
+    long long ax = std::llround(s.x1), ay = std::llround(s.y1);
+    long long bx = std::llround(s.x2), by = std::llround(s.y2);
     const bool xMajor = std::llabs(bx - ax) >= std::llabs(by - ay);
     if (!xMajor) {
         std::swap(ax, ay);
