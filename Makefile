@@ -8,7 +8,9 @@ CMAKE_ARGS ?=
 
 # Packages for building, testing and running the editor.
 DEPS := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
-        libbenchmark-dev fonts-dejavu-core
+        libbenchmark-dev fonts-dejavu-core \
+        desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils \
+        libfile-mimeinfo-perl xvfb xauth dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -44,3 +46,23 @@ run: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Installs the editor and its desktop files under $(PREFIX), inside $(DESTDIR)
+# when that is set: make install PREFIX=/usr DESTDIR=/tmp/stage
+PREFIX ?= /usr/local
+.PHONY: install
+install: build
+	DESTDIR='$(DESTDIR)' cmake --install $(BUILD_DIR) --prefix '$(PREFIX)'
+
+# Builds the Debian package into $(BUILD_DIR)/.
+.PHONY: package
+package: build
+	cmake --build $(BUILD_DIR) --target package
+	@ls $(BUILD_DIR)/*.deb
+
+# Draws the demo level in the editor on a virtual display and writes the
+# picture that the README shows.
+.PHONY: screenshot
+screenshot: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target kubrel-demo-level
+	packaging/screenshot.sh $(BUILD_DIR)/bin/kubrel-demo-level packaging/screenshot.png

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <csignal>
 #include <cstdio>
@@ -32,6 +33,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kubrel-editor"));
     QApplication::setApplicationVersion(QStringLiteral(KUBREL_VERSION));
+    // Ties the window to its desktop entry, so docks and task bars show the
+    // entry's name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KUBREL_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral(KUBREL_APP_ID), QIcon(QStringLiteral(":/icons/" KUBREL_APP_ID ".png"))));
 
     Form1 window;
     window.show();
