@@ -107,6 +107,19 @@ long long FloorDiv(long long numerator, long long denominator) {
     return (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) ? q - 1 : q;
 }
 
+// Sets count pixels from first on. The blocks of eight let the compiler store
+// them a vector at a time at every optimisation level, where a plain loop or
+// std::fill of a count known only at run time is stored one pixel at a time
+// without the full loop vectoriser (-O2).
+void FillRow(std::uint32_t* first, int count, std::uint32_t pixel) {
+    for (; count >= 8; count -= 8, first += 8) {
+        for (int i = 0; i < 8; ++i) {
+            first[i] = pixel;
+        }
+    }
+    std::fill_n(first, count, pixel);
+}
+
 } // namespace
 
 CanvasImage::CanvasImage() {
@@ -143,11 +156,11 @@ void CanvasImage::FillBox(float x1, float y1, float x2, float y2, Rgb color) {
         return;
     }
     const std::uint32_t pixel = Pack(color);
+    const int width = right - left + 1;
     for (int y = top; y <= bottom; ++y) {
-        auto* row = pixels_.data() + y * kWidth;
-        std::fill(row + left, row + right + 1, pixel);
+        FillRow(pixels_.data() + y * kWidth + left, width, pixel);
     }
-    MarkDirty({left, top, right - left + 1, bottom - top + 1});
+    MarkDirty({left, top, width, bottom - top + 1});
 }
 
 // The line is traced along its major axis from the end with the smaller major
