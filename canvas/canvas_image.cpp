@@ -120,6 +120,50 @@ void FillRow(std::uint32_t* first, int count, std::uint32_t pixel) {
     std::fill_n(first, count, pixel);
 }
 
+// The minor coordinate of every step k = first .. last of a line along its major
+// axis: floor((2 k minor + major) / (2 major)), the exact one rounded half up,
+// kept as a quotient and a remainder from step to step. As minor <= major the
+// remainder passes the divisor at most once a step, so no step divides.
+template <typename StepFn>
+void TraceLine(long long first, long long last, long long major, long long minor, StepFn step) {
+    const long long divisor = std::max(2 * major, 1LL);
+    long long offset = FloorDiv(2 * first * minor + major, divisor);
+    long long remainder = 2 * first * minor + major - offset * divisor;
+    for (long long k = first; k <= last; ++k) {
+        step(k, offset);
+        remainder += 2 * minor;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            ++offset;
+        }
+    }
+}
+
+// The midpoint circle of radius r about (x0, y0), traced over one octant and
+// mirrored eight ways: hands each pixel of the outline to plot.
+template <typename PlotFn> void TraceCircle(long long x0, long long y0, long long r, PlotFn plot) {
+    long long x = r;
+    long long y = 0;
+    long long decision = 1 - r;
+    while (y <= x) {
+        plot(x0 + x, y0 + y);
+        plot(x0 - x, y0 + y);
+        plot(x0 + x, y0 - y);
+        plot(x0 - x, y0 - y);
+        plot(x0 + y, y0 + x);
+        plot(x0 - y, y0 + x);
+        plot(x0 + y, y0 - x);
+        plot(x0 - y, y0 - x);
+        ++y;
+        if (decision < 0) {
+            decision += 2 * y + 1;
+        } else {
+            --x;
+            decision += 2 * (y - x) + 1;
+        }
+    }
+}
+
 } // namespace
 
 CanvasImage::CanvasImage() {
@@ -141,7 +185,7 @@ void CanvasImage::Plot(long long x, long long y, std::uint32_t pixel, Extent& ex
     if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) {
         const auto px = static_cast<int>(x);
         const auto py = static_cast<int>(y);
-        pixels_[static_cast<std::size_t>(py * kWidth + px)] = pixel;
+        Set(px, py, pixel);
         extent.Add(px, py);
     }
 }
@@ -192,13 +236,36 @@ void CanvasImage::DrawLine(float x1, float y1, float x2, float y2, Rgb color) {
     const long long limit = xMajor ? kWidth - 1 : kHeight - 1;
     const long long first = std::max(0LL, -ax);
     const long long last = std::min(major, limit - ax);
+    if (first > last) {
+        return;
+    }
     const std::uint32_t pixel = Pack(color);
+    const long long mFirst =
+        ay + step * FloorDiv(2 * first * minor + major, std::max(2 * major, 1LL));
+    const long long mLast =
+        ay + step * FloorDiv(2 * last * minor + major, std::max(2 * major, 1LL));
+    const long long minorLimit = xMajor ? kHeight - 1 : kWidth - 1;
+    if (std::min(mFirst, mLast) >= 0 && std::max(mFirst, mLast) <= minorLimit) {
+        // The minor coordinate only ever moves one way, so with both ends on the
+        // canvas every step is: no step needs a test, and the ends give the extent.
+        TraceLine(first, last, major, minor, [&](long long k, long long offset) {
+            const auto p = static_cast<int>(ax + k);
+            const auto m = static_cast<int>(ay + step * offset);
+            xMajor ? Set(p, m, pixel) : Set(m, p, pixel);
+        });
+        const auto lo = static_cast<int>(std::min(mFirst, mLast));
+        const auto hi = static_cast<int>(std::max(mFirst, mLast));
+        const auto from = static_cast<int>(ax + first);
+        const auto to = static_cast<int>(ax + last);
+        MarkDirty(xMajor ? PixelRect{from, lo, to - from + 1, hi - lo + 1}
+                         : PixelRect{lo, from, hi - lo + 1, to - from + 1});
+        return;
+    }
     Extent extent;
-    for (long long k = first; k <= last; ++k) {
-        const long long offset = major == 0 ? 0 : FloorDiv(2 * k * minor + major, 2 * major);
+    TraceLine(first, last, major, minor, [&](long long k, long long offset) {
         const long long m = ay + step * offset;
         xMajor ? Plot(ax + k, m, pixel, extent) : Plot(m, ax + k, pixel, extent);
-    }
+    });
     MarkDirty(extent.Rect());
 }
 
@@ -215,24 +282,17 @@ void CanvasImage::DrawCircle(float cx, float cy, float radius, Rgb color) {
         return;
     }
     const std::uint32_t pixel = Pack(color);
-    Extent extent;
-    long long x = r;
-    long long y = 0;
-    long long decision = 1 - r;
-    while (y <= x) {
-        for (const auto& [dx, dy] : {std::pair{x, y}, std::pair{y, x}}) {
-            Plot(x0 + dx, y0 + dy, pixel, extent);
-            Plot(x0 - dx, y0 + dy, pixel, extent);
-            Plot(x0 + dx, y0 - dy, pixel, extent);
-            Plot(x0 - dx, y0 - dy, pixel, extent);
-        }
-        ++y;
-        if (decision < 0) {
-            decision += 2 * y + 1;
-        } else {
-            --x;
-            decision += 2 * (y - x) + 1;
-        }
+    if (x0 - r >= 0 && x0 + r < kWidth && y0 - r >= 0 && y0 + r < kHeight) {
+        // The whole outline lies on the canvas: no pixel needs a test, and as it
+        // reaches all four sides of its square, the square is its extent.
+        TraceCircle(x0, y0, r, [&](long long x, long long y) {
+            Set(static_cast<int>(x), static_cast<int>(y), pixel);
+        });
+        const auto side = static_cast<int>(2 * r + 1);
+        MarkDirty({static_cast<int>(x0 - r), static_cast<int>(y0 - r), side, side});
+        return;
     }
+    Extent extent;
+    TraceCircle(x0, y0, r, [&](long long x, long long y) { Plot(x, y, pixel, extent); });
     MarkDirty(extent.Rect());
 }

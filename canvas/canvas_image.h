@@ -58,6 +58,10 @@ private:
     };
 
     void Plot(long long x, long long y, std::uint32_t pixel, Extent& extent);
+    // Sets pixel (x, y), which the caller has made sure lies on the canvas.
+    void Set(int x, int y, std::uint32_t pixel) {
+        pixels_[static_cast<std::size_t>(y * kWidth + x)] = pixel;
+    }
     void MarkDirty(const PixelRect& rect) { dirty_ = dirty_.united(rect); }
 
     std::array<std::uint32_t, kWidth * kHeight> pixels_;
