@@ -66,3 +66,32 @@ package: build
 screenshot: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target kubrel-demo-level
 	packaging/screenshot.sh $(BUILD_DIR)/bin/kubrel-demo-level packaging/screenshot.png
+
+# Benchmarks: the hot paths against their baselines, with the ratios and goals
+# (bench/report.py), then the start-up to the first frame under Xvfb against a
+# bare Qt window (bench/startup.sh). Timings are figures to read, not a test.
+BENCH_DEPS := xvfb xauth python3 libx11-6
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+              --benchmark_report_aggregates_only=true
+BENCH_JSON := $(BUILD_DIR)/bench.json
+STARTUP_RUNS ?= 9
+
+.PHONY: bench bench-deps
+bench-deps:
+	@missing=""; \
+	for p in $(BENCH_DEPS); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing Debian packages:$$missing"; \
+	  $(SUDO) apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+bench: build bench-deps
+	$(BUILD_DIR)/bin/kubrel-bench $(BENCH_ARGS) \
+	    --benchmark_out=$(BENCH_JSON) --benchmark_out_format=json
+	@echo
+	@python3 bench/report.py $(BENCH_JSON)
+	@echo
+	bench/startup.sh $(BUILD_DIR)/bin $(STARTUP_RUNS)
