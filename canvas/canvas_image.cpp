@@ -75,7 +75,10 @@ bool ClipSegment(Segment& s, double lo, double hi) {
     };
     const auto [x1, y1] = point(enter, s.x1, s.y1);
     const auto [x2, y2] = point(leave, s.x2, s.y2);
-    s = {x1, y1, x2, y2};
+    // With ends far out, rounding can leave a cut a little outside the square,
+    // or an end uncut whose parameter rounded to 0 or 1.
+    const auto inside = [&](double c) { return std::clamp(c, lo, hi); };
+    s = {inside(x1), inside(y1), inside(x2), inside(y2)};
     return true;
 }
 

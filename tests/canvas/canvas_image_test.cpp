@@ -288,6 +288,9 @@ INSTANTIATE_TEST_SUITE_P(
         FigureRow{"BoxBelowTheCanvas", [](CanvasImage& i) { i.FillBox(0, 256, 10, 4095, kWhite); }},
         FigureRow{"BoxJustLeftOfTheCanvas",
                   [](CanvasImage& i) { i.FillBox(-20, 5, -0.5f, 30, kWhite); }},
+        // Both ends far out, one cut only by rounding: passes far above the canvas.
+        FigureRow{"LineFromFarOutToFarOut",
+                  [](CanvasImage& i) { i.DrawLine(-3.4e38f, 5, 1.84e19f, -8185, kWhite); }},
         FigureRow{"BoxFarOut",
                   [](CanvasImage& i) { i.FillBox(1e30f, 1e30f, 3e38f, 3e38f, kWhite); }},
         FigureRow{"BoxAtMinusInfinity",
