@@ -67,6 +67,26 @@ screenshot: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target kubrel-demo-level
 	packaging/screenshot.sh $(BUILD_DIR)/bin/kubrel-demo-level packaging/screenshot.png
 
+# Fuzzing: clang's libFuzzer targets in build-fuzz/, each run for FUZZ_SECONDS
+# on a scratch copy of its seed corpus (fuzz/run.sh). Inputs that crash are kept
+# in fuzz/crashes/.
+FUZZ_SECONDS ?= 600
+FUZZ_DEPS := clang libclang-rt-14-dev
+
+.PHONY: fuzz
+
+fuzz: deps
+	@missing=""; \
+	for p in $(FUZZ_DEPS); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing Debian packages:$$missing"; \
+	  $(SUDO) apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+	bash fuzz/run.sh $(FUZZ_SECONDS)
+
 # Benchmarks: the hot paths against their baselines, with the ratios and goals
 # (bench/report.py), then the start-up to the first frame under Xvfb against a
 # bare Qt window (bench/startup.sh). Timings are figures to read, not a test.

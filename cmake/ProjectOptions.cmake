@@ -20,3 +20,16 @@ if(KUBREL_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(kubrel_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The fuzz build instruments the core libraries for libFuzzer's coverage and
+# runs them under AddressSanitizer and UndefinedBehaviorSanitizer; undefined
+# behaviour aborts, so the fuzzer records it as a crash. The level's arrays sit
+# inside larger objects where AddressSanitizer cannot see an overrun, so the
+# standard library's own bounds checks are on as well. The fuzz executables add
+# libFuzzer's main at link time (fuzz/CMakeLists.txt).
+if(KUBREL_FUZZ)
+    target_compile_options(kubrel_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+        -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS)
+    target_link_options(kubrel_options INTERFACE -fsanitize=address,undefined)
+endif()
