@@ -33,9 +33,25 @@ struct Segment {
 
 // Cuts the segment to the square lo..hi on both axes (Liang-Barsky); false when
 // nothing of it lies inside. Points of the segment inside the square stay put.
-// Where the cut lies on an edge, that coordinate is the edge itself: computed
-// from ends far out it would lose all its precision.
+// Three things keep ends far out from costing precision where it matters: the
+// cut is measured from the end nearer the square; where it lies on an edge, that
+// coordinate is the edge itself; and the cut points are kept inside both the
+// square and the segment's own bounding box.
 bool ClipSegment(Segment& s, double lo, double hi) {
+    const double middle = (lo + hi) / 2;
+    const auto farness = [middle](double x, double y) {
+        return std::max(std::abs(x - middle), std::abs(y - middle));
+    };
+    if (farness(s.x2, s.y2) < farness(s.x1, s.y1)) {
+        s = {s.x2, s.y2, s.x1, s.y1};
+    }
+    const double boxLo[2] = {std::max(lo, std::min(s.x1, s.x2)),
+                             std::max(lo, std::min(s.y1, s.y2))};
+    const double boxHi[2] = {std::min(hi, std::max(s.x1, s.x2)),
+                             std::min(hi, std::max(s.y1, s.y2))};
+    if (boxLo[0] > boxHi[0] || boxLo[1] > boxHi[1]) {
+        return false;
+    }
     struct Cut {
         double t;
         int axis = -1; // 0 x, 1 y, -1 no cut
@@ -47,10 +63,7 @@ bool ClipSegment(Segment& s, double lo, double hi) {
     Cut leave{1};
     for (int axis = 0; axis < 2; ++axis) {
         if (d[axis] == 0) {
-            if (start[axis] < lo || start[axis] > hi) {
-                return false;
-            }
-            continue;
+            continue; // inside the square on this axis: the box test above said so
         }
         const double near = d[axis] > 0 ? lo : hi;
         const double far = d[axis] > 0 ? hi : lo;
@@ -67,18 +80,15 @@ bool ClipSegment(Segment& s, double lo, double hi) {
         return false;
     }
     const auto point = [&](const Cut& cut, double x, double y) {
-        if (cut.axis < 0) {
-            return std::pair{x, y};
+        if (cut.axis >= 0) {
+            x = cut.axis == 0 ? cut.at : s.x1 + cut.t * d[0];
+            y = cut.axis == 1 ? cut.at : s.y1 + cut.t * d[1];
         }
-        return std::pair{cut.axis == 0 ? cut.at : s.x1 + cut.t * d[0],
-                         cut.axis == 1 ? cut.at : s.y1 + cut.t * d[1]};
+        return std::pair{std::clamp(x, boxLo[0], boxHi[0]), std::clamp(y, boxLo[1], boxHi[1])};
     };
     const auto [x1, y1] = point(enter, s.x1, s.y1);
     const auto [x2, y2] = point(leave, s.x2, s.y2);
-    // With ends far out, rounding can leave a cut a little outside the square,
-    // or an end uncut whose parameter rounded to 0 or 1.
-    const auto inside = [&](double c) { return std::clamp(c, lo, hi); };
-    s = {inside(x1), inside(y1), inside(x2), inside(y2)};
+    s = {x1, y1, x2, y2};
     return true;
 }
 

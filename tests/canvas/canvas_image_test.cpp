@@ -291,6 +291,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Both ends far out, one cut only by rounding: passes far above the canvas.
         FigureRow{"LineFromFarOutToFarOut",
                   [](CanvasImage& i) { i.DrawLine(-3.4e38f, 5, 1.84e19f, -8185, kWhite); }},
+        // Ends so far out that a cut measured from the far end rounds onto the
+        // canvas: the line passes below it.
+        FigureRow{"LineFarOutBelowTheCanvas",
+                  [](CanvasImage& i) {
+                      i.DrawLine(1.9288173e31f, 1.9288173e31f, -4.7378170e14f, 256, kWhite);
+                  }},
         FigureRow{"BoxFarOut",
                   [](CanvasImage& i) { i.FillBox(1e30f, 1e30f, 3e38f, 3e38f, kWhite); }},
         FigureRow{"BoxAtMinusInfinity",
