@@ -14,14 +14,11 @@ DEPS := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run clean
-
-all: build
-
-# Installs whatever of $(DEPS) is missing, and says what it installs.
-deps:
+# $(call install-missing,PACKAGES): installs those of the Debian PACKAGES that
+# are missing, through sudo when not root, and says which.
+define install-missing
 	@missing=""; \
-	for p in $(DEPS); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -29,6 +26,14 @@ deps:
 	  $(SUDO) apt-get update -q && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+endef
+
+.PHONY: all deps configure build test run clean
+
+all: build
+
+deps:
+	$(call install-missing,$(DEPS))
 
 $(BUILD_DIR)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
@@ -73,18 +78,11 @@ screenshot: configure
 FUZZ_SECONDS ?= 600
 FUZZ_DEPS := clang libclang-rt-14-dev
 
-.PHONY: fuzz
+.PHONY: fuzz fuzz-deps
+fuzz-deps:
+	$(call install-missing,$(FUZZ_DEPS))
 
-fuzz: deps
-	@missing=""; \
-	for p in $(FUZZ_DEPS); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing Debian packages:$$missing"; \
-	  $(SUDO) apt-get update -q && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+fuzz: deps fuzz-deps
 	bash fuzz/run.sh $(FUZZ_SECONDS)
 
 # Benchmarks: the hot paths against their baselines, with the ratios and goals
@@ -98,15 +96,7 @@ STARTUP_RUNS ?= 9
 
 .PHONY: bench bench-deps
 bench-deps:
-	@missing=""; \
-	for p in $(BENCH_DEPS); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing Debian packages:$$missing"; \
-	  $(SUDO) apt-get update -q && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+	$(call install-missing,$(BENCH_DEPS))
 
 bench: build bench-deps
 	$(BUILD_DIR)/bin/kubrel-bench $(BENCH_ARGS) \
