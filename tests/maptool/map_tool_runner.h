@@ -3,6 +3,7 @@
 // Runs the built kubrel-map as a user would, in a fresh folder per test and
 // with no display in its environment, and hands back what it printed.
 
+#include "file_bytes.h"
 #include "level.h"
 #include "map_file.h"
 
@@ -35,18 +36,6 @@ struct RunResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << "cannot write " << path;
-}
 
 // Writes the level's 274-byte record to path, cut to `size` bytes when smaller.
 inline std::string WriteMapAt(const fs::path& path, const Level& level,
