@@ -1,10 +1,10 @@
 #include "map_canvas.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
-
 #include <cmath>
 
 namespace {
@@ -158,4 +158,24 @@ void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF p = canvasPosition(event->position());
     emit mouseReleased(ButtonBits(event->button()), ShiftBits(event->modifiers()),
                        static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+// The canvas shows no focus of its own. QWidget would repaint all of it when the
+// focus comes or goes, which would count as a repaint the system asked for and
+// redraw the level: a click on the canvas would bring back a marker that moving
+// the other marker had just wiped.
+void MapCanvas::focusInEvent(QFocusEvent* event) {
+    event->accept();
+}
+
+void MapCanvas::focusOutEvent(QFocusEvent* event) {
+    event->accept();
+}
+
+// Nor does the window becoming active or inactive change anything it shows.
+void MapCanvas::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        return;
+    }
+    QWidget::changeEvent(event);
 }

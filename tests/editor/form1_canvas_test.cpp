@@ -4,6 +4,7 @@
 
 #include "editor_test_support.h"
 
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QWindow>
 
@@ -122,6 +123,13 @@ void TestForm1Canvas::showingAHandlersDrawingDoesNotRedraw() {
     QApplication::processEvents();
     QVERIFY2(shown_->tileIs(2, 2, kBlack), "the end marker stays wiped");
     QCOMPARE(level().EndX, 2);
+    // Nor does the focus coming to the canvas, or leaving it, as a click does.
+    form.colorOption(7)->setFocus();
+    QApplication::processEvents();
+    canvas()->setFocus();
+    QApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), canvas());
+    QVERIFY2(shown_->tileIs(2, 2, kBlack), "the end marker stays wiped");
 
     form.comRedraw_Click();
     QCOMPARE(shown_->pixel(32 + 7, 32 + 7), kWhite);
