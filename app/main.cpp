@@ -17,7 +17,12 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-// Finding the icon in the theme and decoding it costs more than a third of the
+QIcon WindowIcon() {
+    return QIcon::fromTheme(QStringLiteral(KUBREL_APP_ID),
+                            QIcon(QStringLiteral(":/icons/" KUBREL_APP_ID ".png")));
+}
+
+// Finding the icon in the theme and decoding it took about a sixth of the
 // start-up; done once the first frame is on the screen, it delays nothing the
 // user waits for.
 class IconAfterFirstFrame final : public QObject {
@@ -35,20 +40,10 @@ protected:
 
 private:
     void setIcon() {
-        QApplication::setWindowIcon(QIcon::fromTheme(
-            QStringLiteral(KUBREL_APP_ID), QIcon(QStringLiteral(":/icons/" KUBREL_APP_ID ".png"))));
+        QApplication::setWindowIcon(WindowIcon());
         deleteLater();
     }
 };
-
-void SetIconAfterFirstFrame(QWidget& window) {
-    QWindow* handle = window.windowHandle();
-    if (handle == nullptr) {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" KUBREL_APP_ID ".png")));
-        return;
-    }
-    handle->installEventFilter(new IconAfterFirstFrame(handle));
-}
 
 } // namespace
 
@@ -71,8 +66,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(KUBREL_APP_ID));
 
     Form1 window;
-    window.winId(); // the native window, to watch its first frame
-    SetIconAfterFirstFrame(window);
+    window.winId(); // makes the native window, whose first frame is watched
+    QWindow* native = window.windowHandle();
+    native->installEventFilter(new IconAfterFirstFrame(native));
     window.show();
     return QApplication::exec();
 }
