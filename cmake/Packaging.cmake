@@ -1,11 +1,9 @@
 # Installation and the Debian package.
 #
-# One application id names the desktop entry, the metainfo, the icons and the
-# MIME package, as desktops look them up by that name.
+# The application id (KUBREL_APP_ID, set at the top) names the desktop entry,
+# the metainfo, the icons and the MIME package, as desktops look them up by it.
 
 include(GNUInstallDirs)
-
-set(KUBREL_APP_ID io.github.kubrel.Viverezitor)
 set(kubrel_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 
 install(FILES ${kubrel_packaging_dir}/${KUBREL_APP_ID}.desktop
