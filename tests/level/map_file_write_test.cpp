@@ -165,6 +165,20 @@ TEST_P(UnwritablePathTest, FailsWithTheSystemsReasonAndCreatesNothing) {
     EXPECT_EQ(ReadBytes(Folder() / "file"), RecordOf(EditingLevel()));
 }
 
+// A FIFO is not a map file: replacing it with one, as root may, would replace a
+// special file (a device node, say) that other programs rely on.
+TEST_F(MapFileWriteTest, RefusesToReplaceASpecialFile) {
+    const fs::path fifo = Folder() / "pipe.map";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0) << std::strerror(errno);
+
+    const MapWriteResult result = WriteMapFile(fifo.string(), SavedLevel());
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(ListFolder(Folder()), std::set<std::string>{"pipe.map"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Faults, UnwritablePathTest,
                          ::testing::Values(UnwritablePath{"MissingFolder", "nowhere/level.map",
                                                           "No such file or directory"},
